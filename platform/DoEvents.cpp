@@ -1,0 +1,5 @@
+#include "DoEvents.h"
+
+#include <QCoreApplication>
+
+void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

@@ -1,0 +1,23 @@
+#include "HostPath.h"
+
+namespace HostPath {
+
+bool isRoot(const QString& folder) { return folder == QString(separator()); }
+
+QString join(const QString& folder, const QString& name)
+{
+    return withTrailingSeparator(folder) + name;
+}
+
+QString withTrailingSeparator(const QString& folder)
+{
+    if (folder.endsWith(separator()))
+        return folder;
+    return folder + separator();
+}
+
+QString fileName(const QString& path) { return path.mid(path.lastIndexOf(separator()) + 1); }
+
+QString folderOf(const QString& path) { return path.left(path.lastIndexOf(separator()) + 1); }
+
+} // namespace HostPath
