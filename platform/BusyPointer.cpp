@@ -24,4 +24,13 @@ void BusyPointer::restore()
     QGuiApplication::restoreOverrideCursor();
 }
 
+void BusyPointer::resume()
+{
+    if (m_active)
+        return;
+    m_active = true;
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    ++g_depth;
+}
+
 bool BusyPointer::isBusy() { return g_depth > 0; }

@@ -11,6 +11,8 @@ public:
 
     // Normal pointer now, before the scope ends (e.g. before a report box).
     void restore();
+    // Hourglass again after restore() (e.g. once a question is answered).
+    void resume();
     static bool isBusy();
 
 private:
