@@ -2,6 +2,7 @@
 
 #include "ChildWindow.h"
 #include "PlaceholderWindow.h"
+#include "frm_RenBulk.h"
 
 AppWindowOpener::AppWindowOpener(MainWindowFace& main)
     : m_main(main)
@@ -36,8 +37,7 @@ ChildWindow* AppWindowOpener::create(WindowId id)
         return new PlaceholderWindow(m_main, QStringLiteral("frm_AnimGif"),
                                      " Bina Fail GIF Animasi", " Create Animated GIF File");
     case WindowId::RenBulk:
-        return new PlaceholderWindow(m_main, QStringLiteral("frm_RenBulk"),
-                                     " Menamakan Fail Secara Pukal", " Rename File in Bulk");
+        return new frm_RenBulk(m_main);
     case WindowId::About:
         return new PlaceholderWindow(m_main, QStringLiteral("frmAbout"), "Lumaro", "Lumaro");
     }
