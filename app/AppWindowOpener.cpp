@@ -2,6 +2,7 @@
 
 #include "ChildWindow.h"
 #include "PlaceholderWindow.h"
+#include "frmAbout.h"
 #include "frm_RenBulk.h"
 
 AppWindowOpener::AppWindowOpener(MainWindowFace& main)
@@ -39,7 +40,7 @@ ChildWindow* AppWindowOpener::create(WindowId id)
     case WindowId::RenBulk:
         return new frm_RenBulk(m_main);
     case WindowId::About:
-        return new PlaceholderWindow(m_main, QStringLiteral("frmAbout"), "Lumaro", "Lumaro");
+        return new frmAbout(m_main);
     }
     return nullptr;
 }

@@ -1,4 +1,6 @@
 #include "AppWindowOpener.h"
+#include "DesktopShell.h"
+#include "HostRegistry.h"
 #include "QtDialogs.h"
 #include "Services.h"
 #include "frmUtama.h"
@@ -14,6 +16,10 @@ int main(int argc, char* argv[])
 
     QtDialogs dialogs;
     Services::setDialogs(&dialogs);
+    DesktopShell shell;
+    Services::setShell(&shell);
+    HostRegistry registry;
+    Services::setRegistry(&registry);
 
     frmUtama main;
     AppWindowOpener opener(main);

@@ -2,9 +2,13 @@
 
 #include "ActivationTracker.h"
 #include "Artwork.h"
+#include "Dialogs.h"
 #include "Language.h"
+#include "LumaroHome.h"
 #include "PictureSurface.h"
 #include "Screen.h"
+#include "Services.h"
+#include "Shell.h"
 #include "WindowBackground.h"
 #include "WindowOpener.h"
 
@@ -190,9 +194,20 @@ void frmUtama::showEvent(QShowEvent* event)
     }
 }
 
-void frmUtama::mnu_man_Click() {}
+void frmUtama::mnu_man_Click()
+{
+    // The shell's answer is not looked at: a missing document or viewer shows nothing.
+    Services::shell().open(QStringLiteral("open"),
+                           LumaroHome::path(pick(m_varbahasa, "LM-Malay.html", "LM-English.html")));
+}
 
-void frmUtama::mnu_contact_Click() {}
+void frmUtama::mnu_contact_Click()
+{
+    Services::dialogs().notice(this, QStringLiteral("Lumaro"),
+                               pick(m_varbahasa, "Sila hubungi kami untuk sebarang pertanyaan.",
+                                    "Please do no hesitate to contact us.")
+                                   + QLatin1Char('\n') + QStringLiteral(LUMARO_CONTACT_ADDRESS));
+}
 
 void frmUtama::mnu_exit_Click() { endProgram(); }
 
