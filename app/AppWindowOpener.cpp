@@ -2,6 +2,7 @@
 
 #include "ChildWindow.h"
 #include "PlaceholderWindow.h"
+#include "frm_Addtext.h"
 #include "frmAbout.h"
 #include "frm_RenBulk.h"
 
@@ -20,8 +21,7 @@ ChildWindow* AppWindowOpener::create(WindowId id)
 {
     switch (id) {
     case WindowId::Addtext:
-        return new PlaceholderWindow(m_main, QStringLiteral("frm_Addtext"),
-                                     " Masukkan Teks Di Gambar", " Insert Text On Picture");
+        return new frm_Addtext(m_main);
     case WindowId::Watertext:
         return new PlaceholderWindow(m_main, QStringLiteral("frm_Watertext"),
                                      " Letak Teks Watermark Di Gambar",

@@ -58,7 +58,12 @@ public:
     QImage& dc();
 
     // Colours, 0x00BBGGRR.
-    void setBackColor(uint32_t color) { m_backColor = color; }
+    // Like a new background on a real surface, this wipes what was drawn.
+    void setBackColor(uint32_t color)
+    {
+        m_backColor = color;
+        cls();
+    }
     uint32_t backColor() const { return m_backColor; }
     void setForeColor(uint32_t color) { m_foreColor = color; }
     uint32_t foreColor() const { return m_foreColor; }
