@@ -4,6 +4,8 @@
 #include "CommonDialog.h"
 #include "Dialogs.h"
 #include "DoEvents.h"
+#include "FileExists.h"
+#include "FileOps.h"
 #include "HostPath.h"
 #include "PictureSurface.h"
 #include "PictureToolHost.h"
@@ -100,13 +102,19 @@ bool PictureJob::askToContinue(const QString& description)
         description + QLatin1Char('\n') + pick(m_host.language(), SharedTexts::continueQuestion));
 }
 
+bool PictureJob::passesChecks(JobStep step)
+{
+    const auto notice = settings.validate(m_profile, step, m_host.language(), m_host.logoPath());
+    if (notice)
+        Services::dialogs().notice(m_host.dialogOwner(), notice->title, notice->text);
+    return !notice;
+}
+
 void PictureJob::LoadPreviewPicture()
 {
-    const QString language = m_host.language();
-    if (auto notice = settings.validate(m_profile, JobStep::LoadPicture, language, m_host.logoPath())) {
-        Services::dialogs().notice(m_host.dialogOwner(), notice->title, notice->text);
+    if (!passesChecks(JobStep::LoadPicture))
         return;
-    }
+    const QString language = m_host.language();
     CommandsOff off(m_host, m_running);
     BusyPointer busy;
     try {
@@ -147,11 +155,9 @@ void PictureJob::LoadPreviewPicture()
 
 void PictureJob::RunPictureJob()
 {
-    const QString language = m_host.language();
-    if (auto notice = settings.validate(m_profile, JobStep::Run, language, m_host.logoPath())) {
-        Services::dialogs().notice(m_host.dialogOwner(), notice->title, notice->text);
+    if (!passesChecks(JobStep::Run))
         return;
-    }
+    const QString language = m_host.language();
     CommandsOff off(m_host, m_running);
     BusyPointer busy;
     run.visited = 0;
@@ -163,12 +169,16 @@ void PictureJob::RunPictureJob()
             if (!run.currentError.isEmpty())
                 throw RuntimeError(run.currentError);
             run.splitName();
+            run.temporaryOutputPath.clear();
             if (!m_profile.accepts(run.extension))
                 run.refuse();
             else
                 m_host.processPicture(run.currentFolder + run.currentFileName, run);
             ++run.visited;
         } catch (const RuntimeError& e) {
+            // A failed picture leaves no temporary file behind.
+            if (FileExists(run.temporaryOutputPath))
+                FileOps::deleteFile(run.temporaryOutputPath);
             busy.restore();
             const bool goOn = askToContinue(e.description());
             if (!goOn) {

@@ -26,6 +26,7 @@ public:
     bool running() const { return m_running; }
 
 private:
+    bool passesChecks(JobStep step);
     void failOutsideLoop(const QString& description);
     bool askToContinue(const QString& description);
 

@@ -1,4 +1,5 @@
 #include "BusyPointer.h"
+#include "RuntimeError.h"
 #include "TestSupport.h"
 #include "TestTool.h"
 #include "ToolProfile.h"
@@ -236,6 +237,20 @@ TEST_F(PictureJobTest, FailedReencodeLeavesNoTemporaryAndIsNotCounted)
     EXPECT_TRUE(dialogs->calls()[dialogs->calls().size() - 2].text.contains(QStringLiteral("adt-a.jpg")));
     EXPECT_EQ(reportLine(dialogs->last().text, 0), QStringLiteral("Inserting text for 1 file(s) DONE."));
     EXPECT_EQ(targetFiles(), QStringList{QStringLiteral("adt-b.jpg")});
+}
+
+TEST_F(PictureJobTest, FailureAfterTheTemporaryFileWasWrittenRemovesIt)
+{
+    picture(QStringLiteral("a.jpg"), "jpg");
+    chooseBulk(source);
+    tool.afterTemporary = [](const QString& path) {
+        throw RuntimeError(QStringLiteral("Cannot finish ") + path);
+    };
+    tool.job.LoadPreviewPicture();
+    dialogs->yes().ok();
+    tool.job.RunPictureJob();
+    EXPECT_TRUE(targetFiles().isEmpty());
+    EXPECT_EQ(reportLine(dialogs->last().text, 0), QStringLiteral("Inserting text for 0 file(s) DONE."));
 }
 
 TEST_F(PictureJobTest, FailureOutsideTheLoopIsAPlainError)

@@ -46,6 +46,8 @@ void TestTool::processPicture(const QString& path, RunState& run)
     const QString target = job.settings.targetFolder;
     run.temporaryOutputPath = OutputWriter::SaveTemporary(Picture1->image(), job.profile(), target,
                                                           run.baseName);
+    if (afterTemporary)
+        afterTemporary(run.temporaryOutputPath);
     OutputWriter::ReencodeOutput(run.temporaryOutputPath,
                                  OutputWriter::finalPath(job.profile(), target, run.baseName,
                                                          run.extension),

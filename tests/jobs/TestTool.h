@@ -41,5 +41,6 @@ public:
     QStringList commandStates; // "off" / "on" in order
     bool commandsOn = true;
     int clearedAfterRun = 0;
-    std::function<void(const QString&)> beforeWrite; // hook to make a failure happen
+    std::function<void(const QString&)> beforeWrite; // hooks to make a failure happen
+    std::function<void(const QString&)> afterTemporary;
 };
