@@ -17,23 +17,3 @@ QStringList toQtNameFilters(const QString& pipeFilter)
     }
     return result;
 }
-
-QStringList masksOfQtFilter(const QString& qtFilter)
-{
-    const int open = qtFilter.lastIndexOf(QLatin1Char('('));
-    const int close = qtFilter.lastIndexOf(QLatin1Char(')'));
-    if (open < 0 || close < open)
-        return {};
-    return qtFilter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-bool matchesMasks(const QStringList& masks, const QString& fileName)
-{
-    for (const QString& mask : masks) {
-        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(mask),
-                                    QRegularExpression::CaseInsensitiveOption);
-        if (re.match(fileName).hasMatch())
-            return true;
-    }
-    return false;
-}

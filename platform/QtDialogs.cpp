@@ -37,16 +37,20 @@ QString QtDialogs::textPrompt(QWidget* owner, const QString& title, const QStrin
     return ok ? text : QString();
 }
 
-QString QtDialogs::openFile(QWidget* owner, const QString& title, const QStringList& qtFilters,
-                            const QString& initialPath)
+void QtDialogs::setUpOpenDialog(QFileDialog& dialog, const QStringList& qtFilters)
 {
-    QFileDialog dialog(owner, title);
-    // The toolkit's own dialog matches masks without regard to case.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(qtFilters);
+}
+
+QString QtDialogs::openFile(QWidget* owner, const QString& title, const QStringList& qtFilters,
+                            const QString& initialPath)
+{
+    QFileDialog dialog(owner, title);
+    setUpOpenDialog(dialog, qtFilters);
     if (!initialPath.isEmpty())
         dialog.selectFile(initialPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -2,9 +2,15 @@
 
 #include "Dialogs.h"
 
+class QFileDialog;
+
 // The real dialogs, shown with the toolkit's own boxes.
 class QtDialogs : public Dialogs {
 public:
+    // How the file-open dialog is set up: the toolkit's own dialog, which
+    // matches masks without regard to letter case (Photo.JPG under *.jpg).
+    static void setUpOpenDialog(QFileDialog& dialog, const QStringList& qtFilters);
+
     MessageAnswer message(QWidget* owner, const QString& title, const QString& text,
                           MessageButtons buttons, MessageIcon icon) override;
     QString textPrompt(QWidget* owner, const QString& title, const QString& prompt,
