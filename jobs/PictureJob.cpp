@@ -22,22 +22,17 @@ namespace {
 // Turns the job commands off for a step and on again on every way out.
 class CommandsOff {
 public:
-    CommandsOff(PictureToolHost& host, bool& running)
+    explicit CommandsOff(PictureToolHost& host)
         : m_host(host)
-        , m_running(running)
     {
-        m_running = true;
         m_host.setJobCommandsEnabled(false);
     }
-    ~CommandsOff()
-    {
-        m_running = false;
-        m_host.setJobCommandsEnabled(true);
-    }
+    ~CommandsOff() { m_host.setJobCommandsEnabled(true); }
+    CommandsOff(const CommandsOff&) = delete;
+    CommandsOff& operator=(const CommandsOff&) = delete;
 
 private:
     PictureToolHost& m_host;
-    bool& m_running;
 };
 
 } // namespace
@@ -115,7 +110,7 @@ void PictureJob::LoadPreviewPicture()
     if (!passesChecks(JobStep::LoadPicture))
         return;
     const QString language = m_host.language();
-    CommandsOff off(m_host, m_running);
+    CommandsOff off(m_host);
     BusyPointer busy;
     try {
         m_host.prepareLoadStep();
@@ -158,7 +153,7 @@ void PictureJob::RunPictureJob()
     if (!passesChecks(JobStep::Run))
         return;
     const QString language = m_host.language();
-    CommandsOff off(m_host, m_running);
+    CommandsOff off(m_host);
     BusyPointer busy;
     run.visited = 0;
     DoEvents();

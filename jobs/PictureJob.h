@@ -23,7 +23,6 @@ public:
     JobSettings settings;
     RunState run;
     const ToolProfile& profile() const { return m_profile; }
-    bool running() const { return m_running; }
 
 private:
     bool passesChecks(JobStep step);
@@ -32,5 +31,4 @@ private:
 
     const ToolProfile& m_profile;
     PictureToolHost& m_host;
-    bool m_running = false;
 };
