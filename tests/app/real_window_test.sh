@@ -5,21 +5,31 @@ set -euo pipefail
 binary="$1"
 unset QT_QPA_PLATFORM
 export LUMARO_HOME="$(mktemp -d)"
-trap 'rm -rf "$LUMARO_HOME"' EXIT
+log="$(mktemp)"
+trap 'rm -rf "$LUMARO_HOME" "$log"' EXIT
+export LOG="$log"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  "$0" & pid=$!
+  "$0" > "$LOG" 2>&1 & pid=$!
   trap "kill $pid 2>/dev/null || true" EXIT
-  wid=""
-  for _ in $(seq 1 100); do
-    wid=$(xdotool search --name "Lumaro 1.1" 2>/dev/null | head -n 1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.2
+  title=""
+  for _ in $(seq 1 300); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "Lumaro ended before its window appeared:"; cat "$LOG"; exit 1
+    fi
+    for wid in $(xdotool search --name "Lumaro" 2>/dev/null || true); do
+      name=$(xdotool getwindowname "$wid" 2>/dev/null || true)
+      [ "$name" = " Lumaro 1.1" ] && title="$name"
+    done
+    [ -n "$title" ] && break
+    sleep 0.1
   done
-  [ -n "$wid" ] || { echo "no Lumaro window appeared"; exit 1; }
-  title=$(xdotool getwindowname "$wid")
-  xwd -root -silent > main-window.xwd || true
-  if [ "$title" != " Lumaro 1.1" ]; then
-    echo "unexpected title: [$title]"; exit 1
+  if [ -z "$title" ]; then
+    echo "no window titled \" Lumaro 1.1\" appeared; windows seen:"
+    for wid in $(xdotool search --name "." 2>/dev/null || true); do
+      echo "  [$(xdotool getwindowname "$wid" 2>/dev/null || true)]"
+    done
+    cat "$LOG"; exit 1
   fi
+  xwd -root -silent > main-window.xwd || true
   echo "window title: [$title]"
 ' "$binary"
