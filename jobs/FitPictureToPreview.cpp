@@ -27,8 +27,7 @@ FitResult fitSize(double w, double h, double innerWidth, double innerHeight)
 FitResult FitPictureToPreview(PictureSurface& surface, const StdPicture& picture,
                               bool centreOnScreen)
 {
-    surface.clearPicture();
-    surface.cls();
+    surface.clearPicture(); // also wipes what was drawn on it
     const bool twips = surface.scaleMode() == PictureSurface::ScaleMode::Twips;
     const double w = twips ? picture.widthTwips() : picture.natural.width();
     const double h = twips ? picture.heightTwips() : picture.natural.height();

@@ -16,12 +16,6 @@ void ActivationTracker::track(QWidget* window, std::function<void()> onActivate)
     connect(window, &QObject::destroyed, this, [this, window] { m_handlers.erase(window); });
 }
 
-void ActivationTracker::untrack(QWidget* window)
-{
-    window->removeEventFilter(this);
-    m_handlers.erase(window);
-}
-
 void ActivationTracker::activated(QWidget* window)
 {
     auto it = m_handlers.find(window);

@@ -19,13 +19,10 @@ public:
     static ActivationTracker& instance();
 
     void track(QWidget* window, std::function<void()> onActivate);
-    void untrack(QWidget* window);
     // The program has just shown or given back this window: run its handler
     // now when it comes from another window, without waiting for the window
     // system (which may never activate it, e.g. without a window manager).
     void activated(QWidget* window);
-    // The program window that was active last (nullptr before any).
-    QWidget* lastActive() const { return m_last; }
     // Forget which window was active, so the next activation always runs.
     void reset() { m_last = nullptr; }
 

@@ -2,8 +2,6 @@
 
 namespace HostPath {
 
-bool isRoot(const QString& folder) { return folder == QString(separator()); }
-
 QString join(const QString& folder, const QString& name)
 {
     return withTrailingSeparator(folder) + name;

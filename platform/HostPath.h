@@ -8,9 +8,6 @@ namespace HostPath {
 
 inline constexpr QChar separator() { return QLatin1Char('/'); }
 
-// True for the file-system root, the one folder that ends in a separator.
-bool isRoot(const QString& folder);
-
 // Folder + separator + name; the root joins without doubling ("/name").
 QString join(const QString& folder, const QString& name);
 

@@ -63,7 +63,6 @@ private:
         QString value;
         FontChoice font;
         bool accepted = true;
-        std::function<void()> action;
     };
 
     Answer take(const Call& call);

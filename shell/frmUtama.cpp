@@ -97,7 +97,7 @@ frmUtama::frmUtama(QWidget* parent)
         {mnu_logowatermark, WindowId::WaterLogo}, {mnu_rotate, WindowId::Pusing},
         {mnu_gif, WindowId::AnimGif}, {mnu_ren, WindowId::RenBulk}, {mnu_about, WindowId::About}};
     for (const auto& [action, id] : openers)
-        connect(action, &QAction::triggered, this, [this, id = id] { openWindow(int(id)); });
+        connect(action, &QAction::triggered, this, [this, id = id] { openWindow(id); });
     connect(mnu_man, &QAction::triggered, this, &frmUtama::mnu_man_Click);
     connect(mnu_contact, &QAction::triggered, this, &frmUtama::mnu_contact_Click);
     connect(mnu_exit, &QAction::triggered, this, &frmUtama::mnu_exit_Click);
@@ -163,11 +163,11 @@ void frmUtama::PicEng_Click()
     Form_Activate();
 }
 
-void frmUtama::openWindow(int id)
+void frmUtama::openWindow(WindowId id)
 {
     setEnabled(false);
     if (m_opener)
-        m_opener->open(WindowId(id));
+        m_opener->open(id);
 }
 
 void frmUtama::setMainEnabled(bool enabled) { setEnabled(enabled); }

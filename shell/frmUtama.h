@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainWindowFace.h"
+#include "WindowOpener.h"
 
 #include <QMainWindow>
 
@@ -11,7 +12,6 @@ class PictureSurface;
 class QAction;
 class QMenu;
 class QToolButton;
-class WindowOpener;
 
 // The main window: language switch, the menu that opens every other window,
 // and the end of the program.
@@ -71,7 +71,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void openWindow(int id);
+    void openWindow(WindowId id);
     void endProgram();
     void placeFlag(QToolButton* flag, double leftTwips, double topTwips);
 
