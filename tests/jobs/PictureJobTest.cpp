@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <cstdio>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -265,6 +268,33 @@ TEST_F(PictureJobTest, FailureOutsideTheLoopIsAPlainError)
     EXPECT_TRUE(dialogs->last().text.contains(source + QStringLiteral("/a.jpg")));
     EXPECT_FALSE(tool.Picture1->hasPicture());
     EXPECT_FALSE(BusyPointer::isBusy());
+}
+
+TEST_F(PictureJobTest, UnreadableFolderAndUnusableNamesAreFailures)
+{
+    // A folder that cannot be listed (a link to itself fails even for root).
+    const QString loop = dir.filePath(QStringLiteral("loop"));
+    ASSERT_EQ(::symlink("loop", QFile::encodeName(loop).constData()), 0);
+    chooseBulk(loop);
+    dialogs->ok();
+    tool.job.LoadPreviewPicture();
+    EXPECT_EQ(dialogs->last().title, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs->last().icon, MessageIcon::None);
+    EXPECT_TRUE(dialogs->last().text.contains(loop)) << dialogs->last().text.toStdString();
+
+    // A name the program cannot represent is a failure inside the run.
+    picture(QStringLiteral("a.jpg"), "jpg");
+    const QByteArray bad = QFile::encodeName(source) + "/b\xff.jpg";
+    FILE* raw = std::fopen(bad.constData(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+    chooseBulk(source);
+    tool.job.LoadPreviewPicture();
+    dialogs->yes().ok();
+    tool.job.RunPictureJob();
+    EXPECT_TRUE(dialogs->calls()[dialogs->calls().size() - 2].text.endsWith(QStringLiteral("\nContinue?")));
+    EXPECT_EQ(reportLine(dialogs->last().text, 0), QStringLiteral("Inserting text for 1 file(s) DONE."));
+    ::unlink(bad.constData()); // the temporary folder's clean-up cannot name it
 }
 
 TEST_F(PictureJobTest, ValidationStopsBothStepsBeforeAnyWork)
